@@ -1,1 +1,9 @@
+#include "model/sim_state.h"
 
+TSimulationState Sim;
+
+void ResetSimulationState()
+{
+    Sim = TSimulationState{};
+    DecimalSeparator = '.';
+}
