@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev libboost-dev
   xvfb xauth xdotool fonts-liberation
 )
 missing=()
