@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libbenchmark-dev libboost-dev
   xvfb xauth xdotool fonts-liberation
+  appstream desktop-file-utils dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
