@@ -3,6 +3,8 @@
 // peak memory after a 1000-step run. Start-up and memory are measured in child
 // processes that run the same code as the program's main.
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -98,6 +100,21 @@ void BM_KrokujN1000(benchmark::State& state)
     b.Failed(state);
 }
 BENCHMARK(BM_KrokujN1000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// "Ulož" after a 1000-step run: four chart bitmaps and the log file, written
+// into a temporary directory on this machine's disk.
+void BM_UlozAfter1000StepRun(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    TBenchForm b("1000");
+    b.ClickAndShow(b.Form->Button1);
+    for (auto _ : state) b.Form->Button2->click();
+    b.Failed(state);
+    QDir::setCurrent(previous);
+}
+BENCHMARK(BM_UlozAfter1000StepRun)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
 
 // --- Child processes --------------------------------------------------------
 
