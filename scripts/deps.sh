@@ -6,7 +6,8 @@ packages=(
   qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6
   libgtest-dev libbenchmark-dev libboost-dev
   xvfb xauth xdotool fonts-liberation
-  appstream desktop-file-utils dpkg-dev file
+  appstream desktop-file-utils dpkg-dev file python3 locales
+  clang-14 libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
