@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -35,7 +36,9 @@ void ShowBox(QMessageBox::Icon icon, std::string_view text)
     QMessageBox box(icon, ApplicationTitle(), QString::fromUtf8(text.data(), qsizetype(text.size())),
                     QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setIcon(QIcon());  // some styles decorate dialog buttons; the box shows text only
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
