@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DOSCILATOR_BUILD_TESTS=ON -DOSCILATOR_BUILD_BENCH=ON
 cmake --build build -j"$jobs"
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOSCILATOR_SANITIZE=ON -DOSCILATOR_BUILD_BENCH=OFF
