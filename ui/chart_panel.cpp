@@ -1,8 +1,12 @@
 #include "ui/chart_panel.h"
 
+#include "ui/fonts.h"
+
 #include <QBuffer>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +17,13 @@ namespace {
 // for starting a zoom, so a press on the axis line or a label's overhang works.
 constexpr int AxisTolerance = 6;
 
-QFont PixelFont(const QString& family, int pixelSize, bool bold)
+// Chart text with one hinting on every screen: Qt drops hinting whenever
+// high-DPI scaling is on, which would change the text in the saved bitmaps
+// under a scale factor.
+QFont ChartFont(const QString& family, int pixelSize, bool bold)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = PixelFont(family, pixelSize, bold);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 
@@ -57,12 +63,12 @@ TChartPanel::TChartPanel(const QString& title, QWidget* parent) : QCustomPlot(pa
     legend->setVisible(false);
 
     plotLayout()->insertRow(0);
-    auto* heading = new QCPTextElement(this, title, PixelFont(QStringLiteral("Arial"), 16, true));
+    auto* heading = new QCPTextElement(this, title, ChartFont(QStringLiteral("Arial"), 16, true));
     heading->setTextColor(Qt::black);
     heading->setSelectable(false);
     plotLayout()->addElement(0, 0, heading);
 
-    const QFont tickFont = PixelFont(QStringLiteral("Sans Serif"), 11, false);
+    const QFont tickFont = ChartFont(QStringLiteral("Sans Serif"), 11, false);
     for (QCPAxis* axis : {xAxis, yAxis}) {
         axis->setTickLabelFont(tickFont);
         axis->setTickLabelColor(Qt::black);
@@ -85,8 +91,11 @@ TChartPanel::TChartPanel(const QString& title, QWidget* parent) : QCustomPlot(pa
     Series = addGraph();
     Series->setPen(QPen(Qt::red));  // the series' own colour; the markers hide it
     Series->setLineStyle(QCPGraph::lsNone);
-    Series->setScatterStyle(
-        QCPScatterStyle(QCPScatterStyle::ssSquare, QPen(Qt::black, 1), QBrush(Qt::black), 4));
+    // Mitred corners: at a device pixel ratio above 1 the outline is more than
+    // one device pixel wide, and the default bevel would clip the corners.
+    Series->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssSquare,
+                                            QPen(QBrush(Qt::black), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin),
+                                            QBrush(Qt::black), 4));
     Series->setAntialiasedScatters(false);  // crisp 5x5 squares
     Series->setAdaptiveSampling(false);     // every point is drawn, never thinned
 
@@ -298,8 +307,34 @@ void TChartPanel::leaveEvent(QEvent* event)
     QCustomPlot::leaveEvent(event);
 }
 
+// QCustomPlot takes the device pixel ratio for its buffers only when it is
+// built, before the panel knows its screen; without this the chart would be
+// drawn at the wrong resolution and scaled.
+void TChartPanel::FollowScreenRatio()
+{
+    const double ratio = devicePixelRatioF();
+    if (qFuzzyCompare(bufferDevicePixelRatio(), ratio)) return;
+    setBufferDevicePixelRatio(ratio);
+    replot(rpQueuedRefresh);  // buffers now, paint with the next update
+}
+
+void TChartPanel::showEvent(QShowEvent* event)
+{
+    QCustomPlot::showEvent(event);
+    // The window exists once shown; follow it to other screens from now on.
+    QWindow* const handle = window()->windowHandle();
+    if (handle && handle != ScreenWindow) {
+        disconnect(ScreenChanged);
+        ScreenWindow = handle;
+        ScreenChanged = connect(handle, &QWindow::screenChanged, this, &TChartPanel::FollowScreenRatio);
+    }
+    FollowScreenRatio();
+}
+
 void TChartPanel::paintEvent(QPaintEvent* event)
 {
+    // A ratio can also change without a screen change (a screen's scale setting).
+    FollowScreenRatio();
     QCustomPlot::paintEvent(event);
     if (Drag == TDrag::Zoom && DragNow != DragStart) {
         QPainter painter(this);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <qcustomplot.h>
 
@@ -46,6 +47,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     enum class TDrag { None, Zoom, Pan };
@@ -57,6 +59,7 @@ private:
     void PanTo(QPoint pos);
     void FixView();
     void UnZoom();
+    void FollowScreenRatio();
 
     QCPGraph* Series = nullptr;
     bool AutoScaled = true;
@@ -66,4 +69,7 @@ private:
     QCPRange PanStartX, PanStartY;
 
     int Replots = 0;
+
+    QPointer<QWindow> ScreenWindow;  // whose screenChanged we follow
+    QMetaObject::Connection ScreenChanged;
 };

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPalette>
 #include <QProxyStyle>
@@ -10,6 +9,7 @@
 
 #include "model/sim_state.h"
 #include "runs/runs.h"
+#include "ui/fonts.h"
 #include "ui/help_text.h"
 #include "ui/key_filter.h"
 
@@ -46,22 +46,9 @@ public:
     }
 };
 
-QFont FormFont(int pixelSize)
-{
-    // Systems without the bitmap font get a sans of similar widths, by name, so
-    // the labels come out near the sizes they were laid out for.
-    static const bool substituted = [] {
-        if (!QFontDatabase::hasFamily(QString::fromLatin1(WindowFontFamily)))
-            QFont::insertSubstitutions(QString::fromLatin1(WindowFontFamily),
-                                       {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                        QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    (void)substituted;
-    QFont font(QString::fromLatin1(WindowFontFamily));
-    font.setPixelSize(pixelSize);
-    return font;
-}
+// Where "MS Sans Serif" is missing, a sans of the same widths by name, so the
+// labels come out near the sizes they were laid out for.
+QFont FormFont(int pixelSize) { return PixelFont(QString::fromLatin1(WindowFontFamily), pixelSize); }
 
 QLabel* MakeLabel(QWidget* parent, const char* caption, int left, int top, int pixelSize = 16)
 {

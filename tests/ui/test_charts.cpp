@@ -1,16 +1,22 @@
 // Chart panels: point order, one repaint per handler, automatic scaling with
-// whole edge markers, mouse zoom / un-zoom / pan, and the bitmap export.
+// whole edge markers, mouse zoom / un-zoom / pan, the bitmap export, drawing
+// at the screen's device pixel ratio, and the font stand-ins.
 #include <QApplication>
+#include <QFile>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ui/chart_panel.h"
+#include "ui/fonts.h"
 #include "ui/qt_chart_slots.h"
 
 namespace {
@@ -57,6 +63,24 @@ bool WholeMarkerAt(const QImage& image, QPointF at)
             if (whole) return true;
         }
     return false;
+}
+
+// True if the pixels around `center` hold a solid black square of `side`
+// pixels (rounded the way the marker's outline is) with no black around it.
+bool SolidSquareAt(const QImage& image, QPointF center, int side)
+{
+    const auto black = [&](int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); };
+    // Find the square's left and top edge by walking out from the centre.
+    int left = int(std::floor(center.x())), top = int(std::floor(center.y()));
+    if (!black(left, top)) return false;
+    while (black(left - 1, top)) --left;
+    while (black(left, top - 1)) --top;
+    for (int y = top - 1; y <= top + side; ++y)
+        for (int x = left - 1; x <= left + side; ++x) {
+            const bool inside = x >= left && x < left + side && y >= top && y < top + side;
+            if (black(x, y) != inside) return false;
+        }
+    return true;
 }
 
 TView ViewOf(const TChartPanel& p) { return {p.xAxis->range(), p.yAxis->range()}; }
@@ -367,6 +391,104 @@ TEST_F(ChartPanelTest, BitmapIsTheWhite450x350PictureOfThePresentView)
     EXPECT_EQ(u32(30), 0u);    // BI_RGB
     EXPECT_EQ(u32(2), quint32(bmp.size()));
     EXPECT_EQ(QImage::fromData(bmp, "BMP").convertToFormat(zoomed.format()), zoomed);
+}
+
+// --- Screens with a device pixel ratio above 1 --------------------------------
+// These also run with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
+
+// The ratio read while the panel was built may not be its screen's (built
+// before its window was on a screen, or moved to another one since).
+TEST(ChartScreenRatio, ShownPanelDrawsAtItsScreensRatioAndExportsAtOne)
+{
+    TChartPanel panel(QStringLiteral("chart"));
+    const double screen = panel.devicePixelRatioF();
+    panel.setBufferDevicePixelRatio(screen + 1);  // a stale reading
+    panel.AddPoint(3, 4);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    Settle();
+    EXPECT_EQ(panel.bufferDevicePixelRatio(), screen);
+
+    // On screen the marker is 5x5 logical pixels, drawn in device pixels.
+    const QImage grabbed = panel.grab().toImage();
+    EXPECT_EQ(grabbed.size(), QSize(qRound(450 * screen), qRound(350 * screen)));
+    const QPointF center(panel.xAxis->coordToPixel(3), panel.yAxis->coordToPixel(4));
+    EXPECT_TRUE(SolidSquareAt(grabbed, center * screen, qRound(5 * screen)));
+
+    // The saved picture does not depend on the screen.
+    const QImage exported = panel.RenderImage();
+    EXPECT_EQ(exported.size(), QSize(450, 350));
+    EXPECT_EQ(exported.devicePixelRatio(), 1.0);
+    EXPECT_TRUE(SolidSquareAt(exported, center, 5));
+}
+
+// The bitmap of a chart with text, ticks and markers, drawn while the panel
+// is shown on this process's screen.
+QByteArray ReferenceChartBitmap()
+{
+    TChartPanel panel(QString::fromUtf8("rýchlosť vs. súradnica"));
+    panel.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    for (int i = 0; i <= 120; ++i) panel.AddPoint(std::cos(i * 0.05) * 7.5, std::sin(i * 0.05) * 0.0042);
+    Settle();
+    return panel.BmpBytes();
+}
+
+constexpr char ReferenceOutVariable[] = "OSCILATOR_CHART_REFERENCE_OUT";
+
+// Compares with the same chart saved by a child process at scale factor 1;
+// run in that child, it only writes its bitmap.
+TEST(ChartExport, SavedBitmapIsTheSameAtEveryScaleFactor)
+{
+    const QByteArray here = ReferenceChartBitmap();
+    ASSERT_FALSE(here.isEmpty());
+    if (const QString out = qEnvironmentVariable(ReferenceOutVariable); !out.isEmpty()) {
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(here);
+        return;
+    }
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("reference.bmp"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("1"));
+    environment.insert(QString::fromLatin1(ReferenceOutVariable), path);
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=ChartExport.SavedBitmapIsTheSameAtEveryScaleFactor")});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    ASSERT_EQ(child.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(child.exitCode(), 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray reference = file.readAll();
+
+    const QImage a = QImage::fromData(here, "BMP"), b = QImage::fromData(reference, "BMP");
+    ASSERT_EQ(a.size(), QSize(450, 350));
+    ASSERT_EQ(b.size(), QSize(450, 350));
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    EXPECT_EQ(differing, 0) << "pixels that differ from the bitmap saved at scale factor 1";
+    EXPECT_TRUE(here == reference) << "BMP bytes differ";
+}
+
+TEST(Fonts, MissingFamilyIsAskedForByTheNameOfAnInstalledStandIn)
+{
+    const QStringList standIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    const auto only = [](QStringList installed) {
+        return [installed](const QString& family) { return installed.contains(family); };
+    };
+    const QString wanted = QStringLiteral("MS Sans Serif");
+    EXPECT_EQ(FamilyOrStandIn(wanted, standIns, only({wanted, QStringLiteral("Arimo")})), wanted);
+    EXPECT_EQ(FamilyOrStandIn(wanted, standIns, only({QStringLiteral("Arimo"), QStringLiteral("Liberation Sans")})),
+              QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(FamilyOrStandIn(wanted, standIns, only({QStringLiteral("Arimo")})), QStringLiteral("Arimo"));
+    EXPECT_EQ(FamilyOrStandIn(wanted, standIns, only({QStringLiteral("DejaVu Sans")})), wanted);
 }
 
 }  // namespace

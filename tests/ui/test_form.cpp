@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include "model/sim_state.h"
 #include "runs/memory_sinks.h"
 #include "ui/boxes.h"
+#include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/help_text.h"
 #include "ui/memo_log.h"
@@ -165,6 +167,24 @@ TEST_F(FormTest, ControlsStandWhereTheLayoutPutsThem)
     Settle();
     EXPECT_EQ(Form->Memo1->geometry(), QRect(1184, 104, 209, 665));
     EXPECT_EQ(Form->Button4->geometry(), QRect(936, 456, 113, 25));
+}
+
+// Without "MS Sans Serif" the fontconfig default (DejaVu Sans) would be
+// picked, whose wider letters push the labels into the fields.
+TEST_F(FormTest, WindowFontsAreMsSansSerifOrASansOfItsWidths)
+{
+    QStringList fitting = ArialMetricFamilies();
+    fitting << QStringLiteral("MS Sans Serif") << QStringLiteral("Microsoft Sans Serif");
+    const std::pair<QWidget*, const char*> controls[] = {
+        {Form.get(), "window"}, {Form->Label2, "Label2"}, {Form->Label5, "Label5"},
+        {Form->Button1, "Button1"}, {Form->Edit7, "Edit7"}, {Form->Memo1, "Memo1"},
+    };
+    for (const auto& [control, name] : controls)
+        EXPECT_TRUE(fitting.contains(QFontInfo(control->font()).family()))
+            << name << " drawn in " << QFontInfo(control->font()).family().toStdString();
+    // The chart titles ask for Arial.
+    EXPECT_TRUE(ArialMetricFamilies().contains(
+        QFontInfo(static_cast<QCPTextElement*>(Form->Chart1->plotLayout()->element(0, 0))->font()).family()));
 }
 
 TEST_F(FormTest, CaptionsAndHints)
