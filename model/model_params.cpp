@@ -1,7 +1,5 @@
 #include "model/model_params.h"
 
-#include <cerrno>
-#include <clocale>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/app_error.h"
+#include "error_of.h"
 #include "model/sim_state.h"
 #include "runs/memory_sinks.h"
 #include "runs/runs.h"
@@ -25,18 +25,6 @@ public:
     {
         Texts.at(number - 1) = std::move(text);
         return *this;
-    }
-
-    // The message of the error the call raises, or "" when it raises none.
-    template <class F>
-    static std::string ErrorOf(F&& call)
-    {
-        try {
-            call();
-        } catch (const TAppError& e) {
-            return e.what();
-        }
-        return "";
     }
 
     std::string Full() { return ErrorOf([&] { RunFull(Texts, Ports); }); }

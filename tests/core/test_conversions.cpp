@@ -3,21 +3,11 @@
 #include <cmath>
 #include <limits>
 
-#include "model/app_error.h"
+#include "error_of.h"
 #include "model/model_params.h"
 #include "model/sim_state.h"
 
 namespace {
-
-std::string ErrorOf(auto&& call)
-{
-    try {
-        call();
-    } catch (const TAppError& e) {
-        return e.what();
-    }
-    return "";
-}
 
 TEST(StrToInt, AcceptsSignedDecimalIntegersWithin32Bits)
 {

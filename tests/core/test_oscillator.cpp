@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/app_error.h"
+#include "error_of.h"
 #include "model/oscillator.h"
 #include "model/sim_state.h"
 
@@ -55,14 +55,7 @@ TEST_F(OscillatorTest, UnitMassFormIsBitIdenticalToTheQuotientForm)
 
 TEST_F(OscillatorTest, SpringRatioDivisionErrors)
 {
-    const auto message = [](double k, double m) {
-        try {
-            SpringRatioOf(k, m);
-        } catch (const TAppError& e) {
-            return std::string(e.what());
-        }
-        return std::string();
-    };
+    const auto message = [](double k, double m) { return ErrorOf([&] { SpringRatioOf(k, m); }); };
     EXPECT_EQ(message(1, 0), "Floating point division by zero");
     EXPECT_EQ(message(0, 0), "Invalid floating point operation");
     EXPECT_EQ(message(1000, 1e-310), "Floating point overflow");
